@@ -1,0 +1,42 @@
+#include <vector>
+
+#include "qvtest/support.h"
+
+namespace qvtest {
+
+ChildProcess StartProcess(const std::wstring& commandLine, const std::wstring& workDir) {
+    ChildProcess child;
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          workDir.empty() ? nullptr : workDir.c_str(), &startup, &info))
+        return child;
+    ::CloseHandle(info.hThread);
+    child.process.reset(info.hProcess);
+    child.pid = info.dwProcessId;
+    return child;
+}
+
+long WaitExit(ChildProcess& child, DWORD timeoutMs) {
+    if (!child.process) return -1;
+    if (::WaitForSingleObject(child.process.get(), timeoutMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(child.process.get(), 1);
+        ::WaitForSingleObject(child.process.get(), 5000);
+        child.process.reset();
+        return -1;
+    }
+    DWORD code = 0;
+    ::GetExitCodeProcess(child.process.get(), &code);
+    child.process.reset();
+    return static_cast<long>(code);
+}
+
+long RunProcess(const std::wstring& commandLine, const std::wstring& workDir, DWORD timeoutMs) {
+    ChildProcess child = StartProcess(commandLine, workDir);
+    return WaitExit(child, timeoutMs);
+}
+
+}  // namespace qvtest
