@@ -39,4 +39,34 @@ long RunProcess(const std::wstring& commandLine, const std::wstring& workDir, DW
     return WaitExit(child, timeoutMs);
 }
 
+long RunProcessWithOutput(const std::wstring& commandLine, std::string* output, DWORD timeoutMs) {
+    output->clear();
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    qv::UniqueHandle readEnd, writeEnd;
+    if (!::CreatePipe(readEnd.put(), writeEnd.put(), &inherit, 0)) return -1;
+    ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
+
+    std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
+    line.push_back(L'\0');
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd.get();
+    startup.hStdError = writeEnd.get();
+    startup.hStdInput = nullptr;
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &info))
+        return -1;
+    ::CloseHandle(info.hThread);
+    ChildProcess child;
+    child.process.reset(info.hProcess);
+    child.pid = info.dwProcessId;
+    writeEnd.reset();  // the pipe ends when the child's copy closes
+
+    char buffer[4096];
+    DWORD got = 0;
+    while (::ReadFile(readEnd.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) output->append(buffer, got);
+    return WaitExit(child, timeoutMs);
+}
+
 }  // namespace qvtest

@@ -10,11 +10,11 @@
 #include <windows.h>
 #include <wchar.h>
 
-#include "lua.h"
-
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+#include "lua.h"
 
 #ifdef QVLRT_BUILDING
 #define QVLRT_API __declspec(dllexport)

@@ -55,6 +55,9 @@ long WaitExit(ChildProcess& child, DWORD timeoutMs = 30000);
 // Start and wait in one step.
 long RunProcess(const std::wstring& commandLine, const std::wstring& workDir = L"", DWORD timeoutMs = 30000);
 
+// The same, collecting what the child writes to stdout and stderr together.
+long RunProcessWithOutput(const std::wstring& commandLine, std::string* output, DWORD timeoutMs = 30000);
+
 // Collects OutputDebugString text of every process while it lives (the
 // system-wide DBWIN buffer), for tests of components that trace.
 class DebugOutputCapture {
