@@ -17,6 +17,7 @@ function(qv_gtest target)
   endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     PROPERTIES ${props})

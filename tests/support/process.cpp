@@ -63,10 +63,24 @@ long RunProcessWithOutput(const std::wstring& commandLine, std::string* output, 
     child.pid = info.dwProcessId;
     writeEnd.reset();  // the pipe ends when the child's copy closes
 
-    char buffer[4096];
-    DWORD got = 0;
-    while (::ReadFile(readEnd.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) output->append(buffer, got);
-    return WaitExit(child, timeoutMs);
+    // Read until the child has ended and the pipe is empty; never wait for
+    // the pipe's end, which a process the child started may hold open.
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        const bool ended = ::WaitForSingleObject(child.process.get(), 0) == WAIT_OBJECT_0;
+        DWORD available = 0;
+        if (!::PeekNamedPipe(readEnd.get(), nullptr, 0, nullptr, &available, nullptr)) break;
+        if (available > 0) {
+            char buffer[4096];
+            DWORD got = 0;
+            if (!::ReadFile(readEnd.get(), buffer, sizeof buffer, &got, nullptr)) break;
+            output->append(buffer, got);
+            continue;
+        }
+        if (ended || ::GetTickCount() - start >= timeoutMs) break;
+        ::Sleep(5);
+    }
+    return WaitExit(child, 0);
 }
 
 }  // namespace qvtest
