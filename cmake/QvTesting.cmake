@@ -18,6 +18,7 @@ function(qv_gtest target)
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     NO_PRETTY_VALUES
+    TEST_PREFIX "${target}."
     DISCOVERY_TIMEOUT 60
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     PROPERTIES ${props})

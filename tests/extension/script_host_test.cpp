@@ -39,8 +39,12 @@ TEST_P(ScriptHostTest, RunsTheScript) {
     const long code = qvtest::RunProcessWithOutput(
         L"\"" + qvtest::BinPath(L"qvhost.exe") + L"\" \"" + script + L"\" " + c.arguments, &output);
     EXPECT_EQ(code, c.exitCode) << output;
-    if (*c.expected) EXPECT_NE(output.find(c.expected), std::string::npos) << output;
-    if (*c.absent) EXPECT_EQ(output.find(c.absent), std::string::npos) << output;
+    if (*c.expected) {
+        EXPECT_NE(output.find(c.expected), std::string::npos) << output;
+    }
+    if (*c.absent) {
+        EXPECT_EQ(output.find(c.absent), std::string::npos) << output;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, ScriptHostTest, ::testing::ValuesIn(kCases), [](const auto& info) {
