@@ -80,17 +80,4 @@ int __cdecl QVLRT_RunString(QVLRT_ENV handle, const char* chunk, size_t length, 
     return status;
 }
 
-int __cdecl QVLRT_RunFile(QVLRT_ENV handle, const char* path) {
-    lua_State* L = QVLRT_GetState(handle);
-    if (!L || !path) return -1;
-    int top = lua_gettop(L);
-    int status = luaL_loadfile(L, path);
-    if (status != 0)
-        RememberError(L);
-    else
-        status = qvlrt::TracedCall(L, 0, 0);
-    lua_settop(L, top);
-    return status;
-}
-
 }  // extern "C"

@@ -106,10 +106,10 @@ QVLRT_API void __cdecl QVLRT_SetRegistrationResult(QVLRT_ENV env, const char* ob
 /* The text of the last error that QVLRT_LuaCall reported ("" if none). */
 QVLRT_API const char* __cdecl QVLRT_LastCallError(void);
 
-/* Loads and runs a chunk with a traceback on error. 0 on success; otherwise
- * the error with its traceback is left in QVLRT_LastCallError. */
+/* Loads and runs a chunk (`chunkName` as for luaL_loadbuffer) with a
+ * traceback on error. 0 on success; otherwise the error with its traceback
+ * is left in QVLRT_LastCallError. */
 QVLRT_API int __cdecl QVLRT_RunString(QVLRT_ENV env, const char* chunk, size_t length, const char* chunkName);
-QVLRT_API int __cdecl QVLRT_RunFile(QVLRT_ENV env, const char* path);
 
 #ifdef __cplusplus
 }
