@@ -10,48 +10,24 @@
 
 #include "fnv_hash.h"
 #include "machine_id.h"
+#include "nodemark/peer_id_class.h"
 
 namespace {
 
-// {5D72951E-2B86-41B9-835F-464346928269}
-const CLSID kClsidPeerIdSource = {
-    0x5D72951E, 0x2B86, 0x41B9, {0x83, 0x5F, 0x46, 0x43, 0x46, 0x92, 0x82, 0x69}};
-// {66BA7D1B-D4A3-4CBB-A7AA-9A385149C2A5}
-const IID kIidPeerIdSource = {
-    0x66BA7D1B, 0xD4A3, 0x4CBB, {0xA7, 0xAA, 0x9A, 0x38, 0x51, 0x49, 0xC2, 0xA5}};
+using nodemark::IPeerIdSource;
+using nodemark::kClsidPeerIdSource;
+using nodemark::kIidPeerIdSource;
 
 // The only form this library knows: the machine identifier as ANSI hex text.
 constexpr LONG kMachineIdAsText = 256;
-
-struct IPeerIdSource : public IUnknown {
-    STDMETHOD(ReadPeerId)(LONG request, BYTE* buffer, LONG* byteCount) PURE;
-};
 
 // Objects and server locks alive; the library may unload when both are 0.
 LONG g_liveObjects = 0;
 LONG g_serverLocks = 0;
 
-class PeerIdSource : public IPeerIdSource {
+class PeerIdSource : public nodemark::RefCounted<IPeerIdSource, kIidPeerIdSource> {
 public:
-    PeerIdSource() { ::InterlockedIncrement(&g_liveObjects); }
-    virtual ~PeerIdSource() { ::InterlockedDecrement(&g_liveObjects); }
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == kIidPeerIdSource) {
-            *out = static_cast<IPeerIdSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = ::InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
-    }
+    PeerIdSource() : RefCounted(&g_liveObjects) {}
 
     STDMETHODIMP ReadPeerId(LONG request, BYTE* buffer, LONG* byteCount) override {
         if (buffer == nullptr || byteCount == nullptr) return E_POINTER;
@@ -70,9 +46,6 @@ public:
             return E_OUTOFMEMORY;
         }
     }
-
-private:
-    LONG refs_ = 1;
 };
 
 class PeerIdSourceFactory : public IClassFactory {
@@ -95,11 +68,7 @@ public:
         if (out == nullptr) return E_POINTER;
         *out = nullptr;
         if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-        PeerIdSource* source = new (std::nothrow) PeerIdSource();
-        if (source == nullptr) return E_OUTOFMEMORY;
-        const HRESULT result = source->QueryInterface(iid, out);
-        source->Release();
-        return result;
+        return nodemark::CreateAndQuery<PeerIdSource>(iid, out);
     }
     STDMETHODIMP LockServer(BOOL lock) override {
         if (lock) {

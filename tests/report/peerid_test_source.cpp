@@ -17,18 +17,15 @@
 #include <new>
 #include <string>
 
+#include "nodemark/peer_id_class.h"
+
 extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 namespace {
 
-const CLSID kClsidPeerIdSource = {
-    0x5D72951E, 0x2B86, 0x41B9, {0x83, 0x5F, 0x46, 0x43, 0x46, 0x92, 0x82, 0x69}};
-const IID kIidPeerIdSource = {
-    0x66BA7D1B, 0xD4A3, 0x4CBB, {0xA7, 0xAA, 0x9A, 0x38, 0x51, 0x49, 0xC2, 0xA5}};
-
-struct IPeerIdSource : public IUnknown {
-    STDMETHOD(ReadPeerId)(LONG request, BYTE* buffer, LONG* byteCount) PURE;
-};
+using nodemark::IPeerIdSource;
+using nodemark::kClsidPeerIdSource;
+using nodemark::kIidPeerIdSource;
 
 struct Answer {
     std::string result = "ok";
@@ -88,25 +85,9 @@ void LogCall(const char* format, long a, long b) {
     std::fclose(file);
 }
 
-class Source : public IPeerIdSource {
+class Source : public nodemark::RefCounted<IPeerIdSource, kIidPeerIdSource> {
 public:
-    Source() { ::InterlockedIncrement(&g_objects); }
-    virtual ~Source() { ::InterlockedDecrement(&g_objects); }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == kIidPeerIdSource) {
-            *out = static_cast<IPeerIdSource*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = ::InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
-    }
+    Source() : RefCounted(&g_objects) {}
     STDMETHODIMP ReadPeerId(LONG request, BYTE* buffer, LONG* byteCount) override {
         LogCall("ReadPeerId request=%ld count=%ld\n", request, *byteCount);
         const Answer answer = ReadAnswer();
@@ -117,46 +98,20 @@ public:
         *byteCount = answer.hasCount ? answer.count : static_cast<LONG>(written);
         return answer.result == "fail" ? E_FAIL : S_OK;
     }
-
-private:
-    LONG refs_ = 1;
 };
 
-class Factory : public IClassFactory {
+class Factory : public nodemark::RefCounted<IClassFactory, IID_IClassFactory> {
 public:
-    Factory() { ::InterlockedIncrement(&g_factories); }
-    virtual ~Factory() { ::InterlockedDecrement(&g_factories); }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = ::InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
-    }
+    Factory() : RefCounted(&g_factories) {}
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
         *out = nullptr;
         const Answer answer = ReadAnswer();
         if (answer.result == "no-object") return E_FAIL;
         if (answer.result == "null-object") return S_OK;  // a broken sibling
         if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-        Source* source = new (std::nothrow) Source();
-        if (!source) return E_OUTOFMEMORY;
-        const HRESULT hr = source->QueryInterface(iid, out);
-        source->Release();
-        return hr;
+        return nodemark::CreateAndQuery<Source>(iid, out);
     }
     STDMETHODIMP LockServer(BOOL) override { return S_OK; }
-
-private:
-    LONG refs_ = 1;
 };
 
 }  // namespace
@@ -164,11 +119,7 @@ private:
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     *out = nullptr;
     if (clsid != kClsidPeerIdSource || ReadAnswer().result == "no-factory") return CLASS_E_CLASSNOTAVAILABLE;
-    Factory* factory = new (std::nothrow) Factory();
-    if (!factory) return E_OUTOFMEMORY;
-    const HRESULT hr = factory->QueryInterface(iid, out);
-    factory->Release();
-    return hr;
+    return nodemark::CreateAndQuery<Factory>(iid, out);
 }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
