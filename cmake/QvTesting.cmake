@@ -11,17 +11,25 @@ function(qv_gtest target)
   if(T_DEPENDS)
     add_dependencies(${target} ${T_DEPENDS})
   endif()
-  set(props TIMEOUT 120)
-  if(T_LOCK)
-    list(APPEND props RESOURCE_LOCK "${T_LOCK}")
-  endif()
   gtest_discover_tests(${target}
     DISCOVERY_MODE PRE_TEST
     NO_PRETTY_VALUES
     TEST_PREFIX "${target}."
+    TEST_LIST ${target}_TESTS
     DISCOVERY_TIMEOUT 60
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin
-    PROPERTIES ${props})
+    PROPERTIES TIMEOUT 120)
+  if(T_LOCK)
+    # Several locks cannot pass through gtest_discover_tests' PROPERTIES
+    # (the list flattens into the pairs), so a script that CTest reads after
+    # the discovered tests sets them.
+    set(lock_script ${CMAKE_CURRENT_BINARY_DIR}/${target}_locks.cmake)
+    file(WRITE ${lock_script}
+      "foreach(test IN LISTS ${target}_TESTS)\n"
+      "  set_tests_properties(\"\${test}\" PROPERTIES RESOURCE_LOCK \"${T_LOCK}\")\n"
+      "endforeach()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${lock_script})
+  endif()
 endfunction()
 
 # qv_test_program(TARGET [WINDOWS] SOURCES...): a small program that tests

@@ -33,7 +33,9 @@ private:
     std::wstring path_;
 };
 
-// Removes a folder tree (links are removed, never followed).
+// Removes a folder tree; links to folders are not descended into. Wine
+// deletes the target of a Unix link named here, so a test that makes links
+// removes them itself first.
 void RemoveTree(const std::wstring& path);
 bool WriteTextFile(const std::wstring& path, const std::string& bytes);
 bool ReadTextFile(const std::wstring& path, std::string* bytes);
