@@ -51,14 +51,7 @@ public:
 class PeerIdSourceFactory : public IClassFactory {
 public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        return nodemark::AnswerQuery(static_cast<IClassFactory*>(this), iid, IID_IClassFactory, out);
     }
     // One static factory: its references keep the library loaded instead.
     STDMETHODIMP_(ULONG) AddRef() override { return 1 + ::InterlockedIncrement(&g_serverLocks); }

@@ -21,6 +21,19 @@ struct IPeerIdSource : public IUnknown {
     STDMETHOD(ReadPeerId)(LONG request, BYTE* buffer, LONG* byteCount) PURE;
 };
 
+// QueryInterface of an object that answers IUnknown and one interface `own`.
+template <typename I>
+HRESULT AnswerQuery(I* self, REFIID iid, REFIID own, void** out) {
+    if (out == nullptr) return E_POINTER;
+    if (iid == IID_IUnknown || iid == own) {
+        *out = self;
+        self->AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
 // IUnknown for a heap object that answers IUnknown and the interface I
 // (identifier `Iid`); `*live` counts such objects while they exist.
 template <typename I, const IID& Iid>
@@ -30,14 +43,7 @@ public:
     virtual ~RefCounted() { ::InterlockedDecrement(live_); }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == Iid) {
-            *out = static_cast<I*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        return AnswerQuery(static_cast<I*>(this), iid, Iid, out);
     }
     STDMETHODIMP_(ULONG) AddRef() override { return ::InterlockedIncrement(&refs_); }
     STDMETHODIMP_(ULONG) Release() override {
